@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+#include <algorithm>
+
 using namespace kesora;
 using namespace kesora::testing;
 

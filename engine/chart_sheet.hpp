@@ -34,6 +34,16 @@ inline constexpr int HourStemStar = 32, HourHiddenStar = 33, HourStage = 34;
 inline constexpr int Void = 35;
 inline constexpr int Name = 37, Era = 38, Year = 39, Month = 41, Day = 43, Hour = 45, BornWord = 46;
 inline constexpr int YearSpecial = 49, MonthSpecial = 50, DaySpecial = 51, HourSpecial = 52;
+
+// The cells of one pillar, top to bottom as the window shows them.
+struct PillarCells {
+    int stem, branch, hidden, stemStar, hiddenStar, stage, special;
+};
+inline constexpr PillarCells HourPillar{29, 30, 31, 32, 33, 34, 52};
+inline constexpr PillarCells DayPillar{23, 24, 25, 26, 27, 28, 51};
+inline constexpr PillarCells MonthPillar{17, 18, 19, 20, 21, 22, 50};
+inline constexpr PillarCells YearPillar{11, 12, 13, 14, 15, 16, 49};
+
 // The hour pillar's cells, hidden together when the birth hour is unknown.
 inline constexpr std::array<int, 7> HourPillarCells{29, 30, 31, 32, 33, 34, 52};
 }  // namespace cell

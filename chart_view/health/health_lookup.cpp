@@ -5,7 +5,7 @@
 
 namespace kesora {
 
-std::string_view TrimBlanks(std::string_view caption) {
+std::string_view TrimSpaces(std::string_view caption) {
     const auto first = caption.find_first_not_of(' ');
     if (first == std::string_view::npos) {
         return {};
@@ -15,11 +15,11 @@ std::string_view TrimBlanks(std::string_view caption) {
 }
 
 std::optional<std::string> HealthTextForStem(std::string_view dayStemCaption) {
-    return TextForKey(HealthByStem(), TrimBlanks(dayStemCaption));
+    return TextForKey(HealthByStem(), TrimSpaces(dayStemCaption));
 }
 
 std::optional<std::string> HealthTextForStar(std::string_view principalStarCaption) {
-    return TextForKey(HealthByStar(), TrimBlanks(principalStarCaption));
+    return TextForKey(HealthByStar(), TrimSpaces(principalStarCaption));
 }
 
 }  // namespace kesora

@@ -8,7 +8,7 @@
 namespace kesora {
 
 // The caption without ordinary spaces (U+0020) at either end.
-std::string_view TrimBlanks(std::string_view caption);
+std::string_view TrimSpaces(std::string_view caption);
 
 // The health reading for a day-stem caption, trimmed first; nothing when no stem
 // matches, and the window then keeps the text it held.

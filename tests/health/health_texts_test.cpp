@@ -220,7 +220,7 @@ void HealthTextsTest::trimBlanks() {
     QFETCH(QString, caption);
     QFETCH(QString, expected);
     const std::string utf8 = caption.toStdString();
-    QCOMPARE(ToQString(TrimBlanks(utf8)), expected);
+    QCOMPARE(ToQString(TrimSpaces(utf8)), expected);
 }
 
 QTEST_APPLESS_MAIN(HealthTextsTest)

@@ -4,17 +4,37 @@ namespace kesora {
 
 namespace {
 
+// Every stem and branch is one three-byte UTF-8 character; comparing them as
+// packed integers keeps the star rules, which look names up constantly, cheap.
+constexpr std::uint32_t Packed(std::string_view s) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(s[0])) << 16 |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(s[1])) << 8 |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(s[2]));
+}
+
 template <std::size_t N>
-std::optional<int> IndexIn(const std::array<std::string_view, N>& names, std::string_view name) {
+constexpr std::array<std::uint32_t, N> PackedNames(const std::array<std::string_view, N>& names) {
+    std::array<std::uint32_t, N> packed{};
+    for (std::size_t i = 0; i < N; ++i) packed[i] = Packed(names[i]);
+    return packed;
+}
+
+constexpr auto kPackedStems = PackedNames(kStems);
+constexpr auto kPackedBranches = PackedNames(kBranches);
+
+template <std::size_t N>
+std::optional<int> IndexIn(const std::array<std::uint32_t, N>& packed, std::string_view name) {
+    if (name.size() != 3) return std::nullopt;
+    const std::uint32_t key = Packed(name);
     for (std::size_t i = 0; i < N; ++i)
-        if (names[i] == name) return static_cast<int>(i);
+        if (packed[i] == key) return static_cast<int>(i);
     return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<int> StemIndex(std::string_view name) { return IndexIn(kStems, name); }
-std::optional<int> BranchIndex(std::string_view name) { return IndexIn(kBranches, name); }
+std::optional<int> StemIndex(std::string_view name) { return IndexIn(kPackedStems, name); }
+std::optional<int> BranchIndex(std::string_view name) { return IndexIn(kPackedBranches, name); }
 
 std::string_view StemOfNumber(std::int64_t n) {
     if (n < 0 || n > 60) return kConversionError;

@@ -8,7 +8,8 @@
 //
 // Replies: mode "playing" or "stopped"; position and length in milliseconds.
 // A tune that has reached its end reads "stopped" at once, even while the
-// synthesiser still lets its last notes ring.
+// synthesiser still lets its last notes ring. Where no audio driver opens,
+// the tune stays at its start: silent, with every command still answered.
 
 #include <chrono>
 #include <filesystem>

@@ -21,7 +21,6 @@ TunePlayback::TunePlayback(Synthesizer& synthesizer, fluid_player_t* player)
 TunePlayback::~TunePlayback() {
     // The driver's thread calls into the player, so it goes first.
     if (driver_ != nullptr) delete_fluid_audio_driver(driver_);
-    fluid_player_stop(player_);
     delete_fluid_player(player_);
     synthesizer_.silence();
 }

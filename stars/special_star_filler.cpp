@@ -30,7 +30,8 @@ struct Pillar {
     StemOrBranch stem, branch, hidden;
 };
 
-// Enough for the longest box a chart can produce, so filling never reallocates.
+// More than the longest box a chart can produce (under twenty items), so
+// filling never reallocates.
 constexpr std::size_t kBoxCapacity = 512;
 
 }  // namespace

@@ -5,7 +5,9 @@
 // missing or repeated key or an empty cell stops the build.
 
 #include <array>
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -37,24 +39,32 @@ public:
             if (seen[at]) throw "a star table has two rows for one key";
             seen[at] = true;
             for (std::size_t star = 0; star < Stars; ++star) {
-                cells_[at][star] = NameSet(row.cells[star]);
-                if (cells_[at][star].empty()) throw "a star table has an empty cell";
+                const NameSet cell(row.cells[star]);
+                if (cell.empty()) throw "a star table has an empty cell";
+                for (int code = 0; code < StemOrBranch::kCodeCount; ++code)
+                    if (cell.contains(StemOrBranch::FromCode(code)))
+                        starsAt_[at][static_cast<std::size_t>(code)] |= static_cast<StarBits>(1u << star);
             }
         }
     }
 
     // Appends, in column order, the stars of the key's row that stand at value.
     void append(std::string& out, StemOrBranch key, StemOrBranch value) const {
-        if (!(keysAreStems_ ? key.isStem() : key.isBranch())) return;
-        const std::array<NameSet, Stars>& row = cells_[static_cast<std::size_t>(key.index())];
-        for (std::size_t star = 0; star < Stars; ++star)
-            if (row[star].contains(value)) AppendStarItem(out, stars_[star]);
+        if (!(keysAreStems_ ? key.isStem() : key.isBranch()) || !value.known()) return;
+        const auto& row = starsAt_[static_cast<std::size_t>(key.index())];
+        for (unsigned stars = row[static_cast<std::size_t>(value.code())]; stars != 0; stars &= stars - 1)
+            AppendStarItem(out, stars_[static_cast<std::size_t>(std::countr_zero(stars))]);
     }
 
 private:
+    // Bit i set: star i stands there. Most places carry no star, so a look-up
+    // usually ends at a zero.
+    using StarBits = std::uint16_t;
+    static_assert(Stars <= 16);
+
     std::array<StarItem, Stars> stars_;
     bool keysAreStems_;
-    std::array<std::array<NameSet, Stars>, Keys> cells_{};
+    std::array<std::array<StarBits, StemOrBranch::kCodeCount>, Keys> starsAt_{};
 };
 
 }  // namespace kesora

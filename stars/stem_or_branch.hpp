@@ -19,6 +19,10 @@ public:
     // A text that names neither.
     constexpr StemOrBranch() = default;
 
+    // 0..kCodeCount-1 as numbered by code(); anything else gives neither.
+    static constexpr StemOrBranch FromCode(int code) {
+        return code >= 0 && code < kCodeCount ? StemOrBranch(code) : StemOrBranch();
+    }
     // Positions in kStems / kBranches; a position outside gives neither.
     static constexpr StemOrBranch Stem(int index) {
         return index >= 0 && index < kStemCount ? StemOrBranch(index) : StemOrBranch();
@@ -27,7 +31,8 @@ public:
         return index >= 0 && index < kBranchCount ? StemOrBranch(kStemCount + index) : StemOrBranch();
     }
 
-    // Exact comparison with the names; anything else gives neither.
+    // Exact comparison with the names of kStems and kBranches, as StemIndex and
+    // BranchIndex compare; anything else gives neither.
     static StemOrBranch FromStemName(std::string_view text);
     static StemOrBranch FromBranchName(std::string_view text);
     static StemOrBranch FromName(std::string_view text);

@@ -23,20 +23,21 @@ inline std::string_view View(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
-// Texts that must match no name: near misses of 甲 and 子 and unreasonable input.
-inline QList<QPair<const char*, QByteArray>> NonNames() {
+// Texts that must match no name: near misses of `name`, the name that would
+// match in their place, and input no chart cell should hold.
+inline QList<QPair<QByteArray, QByteArray>> NonNamesNear(const QByteArray& name) {
     return {
         {"empty", QByteArray()},
         {"conversion error mark", QByteArray("えらー")},
-        {"trailing blank", QByteArray("甲 ")},
-        {"leading blank", QByteArray(" 子")},
-        {"trailing ideographic blank", QByteArray("子　")},
-        {"doubled name", QByteArray("甲甲")},
-        {"half a character", QByteArray("\xE7\x94")},
-        {"name with a NUL", QByteArray("\xE5\xAD\x90\0", 4)},
+        {"trailing blank", name + ' '},
+        {"leading blank", ' ' + name},
+        {"trailing ideographic blank", name + QByteArray("　")},
+        {"doubled", name + name},
+        {"first half of the name", name.left(2)},
+        {"name and NUL", name + QByteArray(1, '\0')},
         {"latin letters", QByteArray("kinoe")},
         {"ten thousand letters", QByteArray(10000, 'x')},
-        {"ten thousand stems", QByteArray("甲").repeated(10000)},
+        {"name ten thousand times", name.repeated(10000)},
     };
 }
 

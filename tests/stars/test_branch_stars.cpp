@@ -3,7 +3,7 @@
 #include "stars/branch_stars.hpp"
 #include "star_test_support.hpp"
 
-using kesora::test::NonNames;
+using kesora::test::NonNamesNear;
 using kesora::test::StarList;
 using kesora::test::View;
 
@@ -218,10 +218,10 @@ private:
         QTest::addColumn<QByteArray>("branch");
         QTest::newRow("stem as key") << QByteArray("甲") << QByteArray(branch);
         QTest::newRow("stem as branch") << QByteArray(key) << QByteArray("甲");
-        for (const auto& [label, text] : NonNames()) {
-            QTest::addRow("key: %s", label) << text << QByteArray(branch);
-            QTest::addRow("branch: %s", label) << QByteArray(key) << text;
-        }
+        for (const auto& [label, text] : NonNamesNear(key))
+            QTest::addRow("key: %s", label.constData()) << text << QByteArray(branch);
+        for (const auto& [label, text] : NonNamesNear(branch))
+            QTest::addRow("branch: %s", label.constData()) << QByteArray(key) << text;
     }
 };
 

@@ -96,6 +96,18 @@ private slots:
             << QStringList{"天徳合", "劫殺"}
             << QStringList{"大極貴神", "天徳合", "華蓋", "寡宿"};
 
+        // Day branch 午 puts the horse at 申: plain for the year's 庚, ominous
+        // for the hour's 壬. In month 寅 the hour's stem 壬 carries 天徳合 and
+        // its hidden stem 丙 月徳貴神: stem before hidden stem, against the
+        // column order.
+        QTest::newRow("午 day, 申 year and hour")
+            << QStringList{"庚", "申", "庚"} << QStringList{"丙", "寅", "甲"} << QStringList{"甲", "午", "丁"}
+            << QStringList{"壬", "申", "丙"}
+            << QStringList{"孤辰", "駅馬"}
+            << QStringList{"福星貴神", "月徳貴神", "血刃", "白虎殺"}
+            << QStringList{"大極貴神", "天徳貴神", "因獄"}
+            << QStringList{"天徳合", "月徳貴神", "孤辰", "凶馬"};
+
         // Every pillar stands at 戌, where month 戌 puts 華蓋 and nothing else.
         QTest::newRow("戌 in every pillar")
             << QStringList{"甲", "戌", "戊"} << QStringList{"甲", "戌", "戊"} << QStringList{"甲", "戌", "戊"}
@@ -138,6 +150,18 @@ private slots:
         for (int box : kBoxes) QCOMPARE(Box(sheet, box), QString());
     }
 
+    // Cells are taken as they stand: a branch name in a stem cell meets the
+    // virtue stars month 午 gives to branches.
+    void cellsAreTakenAsTheyStand() {
+        ChartSheet sheet;
+        sheet.setText(cell::MonthBranch, "午");
+        sheet.setText(cell::YearStem, "亥");
+        sheet.setText(cell::YearHidden, "寅");
+        kesora::FillSpecialStars(sheet);
+        QCOMPARE(Box(sheet, cell::YearSpecial), StarList({"天徳貴神", "天徳合"}));
+        for (int box : {cell::MonthSpecial, cell::DaySpecial, cell::HourSpecial}) QCOMPARE(Box(sheet, box), QString());
+    }
+
     void nextChartReplacesEveryBox() {
         ChartSheet sheet;
         SetChart(sheet, {"丙", "子", "癸"}, {"乙", "未", "己"}, {"甲", "辰", "戊"}, {"甲", "酉", "甲"});
@@ -150,18 +174,24 @@ private slots:
         QCOMPARE(Box(sheet, cell::HourSpecial), StarList({"華蓋"}));
     }
 
+    // Every cell of a chart whose boxes are all full is spoilt the same way.
     void cellsThatNameNothingEmptyAllBoxes_data() {
-        QTest::addColumn<QByteArray>("text");
-        for (const auto& [label, text] : kesora::test::NonNames()) QTest::newRow(label) << text;
+        QTest::addColumn<int>("spoiling");
+        const auto spoilings = kesora::test::NonNamesNear("甲");
+        for (int i = 0; i < spoilings.size(); ++i) QTest::newRow(spoilings[i].first.constData()) << i;
     }
     void cellsThatNameNothingEmptyAllBoxes() {
-        QFETCH(QByteArray, text);
+        QFETCH(int, spoiling);
         ChartSheet sheet;
         SetChart(sheet, {"丙", "子", "癸"}, {"乙", "未", "己"}, {"甲", "辰", "戊"}, {"甲", "酉", "甲"});
         kesora::FillSpecialStars(sheet);
-        for (const PillarCells& pillar : {kYear, kMonth, kDay, kHour})
-            for (int label : {pillar.stem, pillar.branch, pillar.hidden})
-                sheet.setText(label, kesora::test::View(text));
+        for (int box : kBoxes) QVERIFY(!sheet.text(box).empty());
+        for (const PillarCells& pillar : {kYear, kMonth, kDay, kHour}) {
+            for (int label : {pillar.stem, pillar.branch, pillar.hidden}) {
+                const QByteArray name = QByteArray::fromStdString(sheet.text(label));
+                sheet.setText(label, kesora::test::View(kesora::test::NonNamesNear(name)[spoiling].second));
+            }
+        }
         kesora::FillSpecialStars(sheet);
         for (int box : kBoxes) QCOMPARE(Box(sheet, box), QString());
     }

@@ -4,7 +4,7 @@
 #include "stars/ten_god.hpp"
 #include "star_test_support.hpp"
 
-using kesora::test::NonNames;
+using kesora::test::NonNamesNear;
 using kesora::test::View;
 
 namespace {
@@ -69,10 +69,10 @@ private slots:
         QTest::newRow("branch as other stem") << QByteArray("甲") << QByteArray("子");
         QTest::newRow("branch as day stem") << QByteArray("子") << QByteArray("甲");
         QTest::newRow("full-width Latin A") << QByteArray("甲") << QByteArray("Ａ");
-        for (const auto& [label, text] : NonNames()) {
-            QTest::addRow("day stem: %s", label) << text << QByteArray("甲");
-            QTest::addRow("other stem: %s", label) << QByteArray("甲") << text;
-        }
+        for (const auto& [label, text] : NonNamesNear("甲"))
+            QTest::addRow("day stem: %s", label.constData()) << text << QByteArray("乙");
+        for (const auto& [label, text] : NonNamesNear("乙"))
+            QTest::addRow("other stem: %s", label.constData()) << QByteArray("甲") << text;
     }
     void nonStemsGiveNothing() {
         QFETCH(QByteArray, dayStem);

@@ -3,7 +3,7 @@
 #include "stars/virtue_stars.hpp"
 #include "star_test_support.hpp"
 
-using kesora::test::NonNames;
+using kesora::test::NonNamesNear;
 using kesora::test::StarList;
 using kesora::test::View;
 
@@ -114,10 +114,13 @@ private slots:
         QTest::addColumn<QByteArray>("month");
         QTest::addColumn<QByteArray>("value");
         QTest::newRow("stem as month") << QByteArray("丁") << QByteArray("丁");
-        for (const auto& [label, text] : NonNames()) {
-            QTest::addRow("month: %s", label) << text << QByteArray("丁");
-            QTest::addRow("value: %s", label) << QByteArray("寅") << text;
-        }
+        for (const auto& [label, text] : NonNamesNear("寅"))
+            QTest::addRow("month: %s", label.constData()) << text << QByteArray("丁");
+        for (const auto& [label, text] : NonNamesNear("丁"))
+            QTest::addRow("stem value: %s", label.constData()) << QByteArray("寅") << text;
+        // Month 午 names the branch 亥 for 天徳貴神.
+        for (const auto& [label, text] : NonNamesNear("亥"))
+            QTest::addRow("branch value: %s", label.constData()) << QByteArray("午") << text;
     }
     void nonNamesGiveNothing() {
         QFETCH(QByteArray, month);

@@ -161,7 +161,9 @@ void ComputeChart(BirthDataForm& form, MessageBoxes& boxes, const ChartOptions& 
 bool RunChartCommand(BirthDataForm& form, MessageBoxes& boxes, const ChartOptions& options,
                      ChartSheet& sheet) {
     ComputeChart(form, boxes, options, sheet);
-    FillSpecialStars(sheet);
+    // One buffer for the special-star boxes of every chart this thread casts.
+    static thread_local std::string specialStarBox;
+    FillSpecialStars(sheet, specialStarBox);
     return sheet.holdsChart();
 }
 

@@ -3,6 +3,7 @@
 // buttons OK (save and close), 更新 (save, stay open) and ｷｬﾝｾﾙ (close).
 
 #include <QWidget>
+#include <initializer_list>
 
 #include "engine/message_boxes.hpp"
 #include "forms/form_spec.hpp"

@@ -22,9 +22,12 @@ QFont FontOf(const Look& look, const QFont& base) {
 void ApplyLook(QWidget* widget, const Look& look) {
     widget->setFont(FontOf(look, widget->font()));
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, look.foreground);
-    palette.setColor(QPalette::Text, look.foreground);
-    palette.setColor(QPalette::ButtonText, look.foreground);
+    // Disabled controls keep the style's greyed text, so a disabled button reads as one.
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, look.foreground);
+        palette.setColor(group, QPalette::Text, look.foreground);
+        palette.setColor(group, QPalette::ButtonText, look.foreground);
+    }
     if (look.background) {
         palette.setColor(QPalette::Window, *look.background);
         widget->setAutoFillBackground(true);

@@ -1,0 +1,76 @@
+// Kesora: the desktop program.
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <memory>
+
+#include "chart_view/chart_window/chart_window_host.hpp"
+#include "forms/japanese_look.hpp"
+#include "forms/qt_message_boxes.hpp"
+#include "shell/about/features.hpp"
+#include "shell/about/program_icon.hpp"
+#include "shell/about/version_form.hpp"
+#include "shell/about/version_window.hpp"
+#include "shell/app/music_timers.hpp"
+#include "shell/main_window/main_window.hpp"
+#include "shell/music/midi_player.hpp"
+#include "shell/music/sequencer_channel.hpp"
+#include "shell/options/options_form.hpp"
+#include "shell/options/options_window.hpp"
+#include "shell/options/settings_store.hpp"
+#include "shell/sound/click_sound.hpp"
+
+using namespace kesora;
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kesora"));
+    forms::SetUpJapaneseLook(app);
+    QApplication::setWindowIcon(shell::ProgramIcon());
+
+    forms::QtMessageBoxes boxes;
+    chart_view::ChartWindowHost charts(boxes);
+    shell::SettingsStore settings;
+
+    SequencerChannel sequencer;
+    std::unique_ptr<MidiPlayer> music;  // created on first use, released when the program ends
+    std::unique_ptr<shell::MusicTimers> musicTimers;
+
+    std::unique_ptr<shell::MainWindow> window;
+    std::unique_ptr<shell::OptionsWindow> options;
+    std::unique_ptr<shell::VersionWindow> version;
+    shell::MainWindowHooks hooks;
+    hooks.chartOptions = [&] { return settings.chartOptions(); };
+    hooks.showChartWindow = [&] { charts.showChart(); };
+    hooks.playClickSound = [&] { PlayClickSound(window->clickSoundPath().toStdString()); };
+    hooks.showFeatures = [&] { shell::ShowFeatures(boxes); };
+    hooks.showOptionsWindow = [&] { options->show(); };
+    hooks.showVersionWindow = [&] { version->show(); };
+    hooks.stopMusic = [&] {
+        if (musicTimers) musicTimers->stop();
+        if (music) music->stopMusic();
+        music.reset();
+    };
+    window = std::make_unique<shell::MainWindow>(boxes, charts.sheet(), hooks);
+    boxes.setOwner(window.get());
+
+    options = std::make_unique<shell::OptionsWindow>(settings, boxes, window.get());
+    version = std::make_unique<shell::VersionWindow>(window.get());
+    // The button 終了 ends the program at once, the tune included.
+    QObject::connect(window.get(), &shell::MainWindow::endRequested, &app, [] { QCoreApplication::exit(0); });
+
+    if (!window->startUp(QDir::currentPath(), QCoreApplication::applicationDirPath())) return 0;
+    window->show();
+
+    if (!window->tunePath().isEmpty()) {
+        music = std::make_unique<MidiPlayer>(sequencer);
+        music->openMusic(window->tunePath().toStdString());
+        musicTimers = std::make_unique<shell::MusicTimers>(*music, nullptr);
+        musicTimers->start();
+    }
+    const int status = QApplication::exec();
+    musicTimers.reset();
+    music.reset();
+    return status;
+}

@@ -68,6 +68,9 @@ MainWindow::MainWindow(MessageBoxes& boxes, ChartSheet& sheet, MainWindowHooks h
     connectEntryChecks();
 
     connect(chartButton_, &QPushButton::clicked, this, &MainWindow::runChartCommand);
+    connect(controls_.get<QPushButton>("kenkou"), &QPushButton::clicked, this, [this] {
+        if (hooks_.showHealthLuck) hooks_.showHealthLuck();
+    });
     connect(controls_.get<forms::ClickableLabel>("Label1"), &forms::ClickableLabel::clicked, this,
             &MainWindow::fillSampleDate);
     connect(controls_.get<QPushButton>("Command2"), &QPushButton::clicked, this, &MainWindow::endRequested);

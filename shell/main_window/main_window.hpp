@@ -25,6 +25,7 @@ struct MainWindowHooks {
     std::function<void()> showVersionWindow;
     std::function<void()> showFeatures;
     std::function<void()> stopMusic;              // before the program ends from the menu or close box
+    std::function<void()> showHealthLuck;         // the 健康運 button
 };
 
 class MainWindow final : public QMainWindow, public BirthDataForm {

@@ -12,9 +12,8 @@
 #include "shell/about/program_icon.hpp"
 #include "shell/about/version_form.hpp"
 #include "shell/about/version_window.hpp"
-#include "shell/app/music_timers.hpp"
+#include "shell/music/session/music_session.hpp"
 #include "shell/main_window/main_window.hpp"
-#include "shell/music/midi_player.hpp"
 #include "shell/music/sequencer_channel.hpp"
 #include "shell/options/options_form.hpp"
 #include "shell/options/options_window.hpp"
@@ -34,8 +33,7 @@ int main(int argc, char** argv) {
     shell::SettingsStore settings;
 
     SequencerChannel sequencer;
-    std::unique_ptr<MidiPlayer> music;  // created on first use, released when the program ends
-    std::unique_ptr<shell::MusicTimers> musicTimers;
+    shell::MusicSession music(sequencer);
 
     std::unique_ptr<shell::MainWindow> window;
     std::unique_ptr<shell::OptionsWindow> options;
@@ -47,11 +45,7 @@ int main(int argc, char** argv) {
     hooks.showFeatures = [&] { shell::ShowFeatures(boxes); };
     hooks.showOptionsWindow = [&] { options->show(); };
     hooks.showVersionWindow = [&] { version->show(); };
-    hooks.stopMusic = [&] {
-        if (musicTimers) musicTimers->stop();
-        if (music) music->stopMusic();
-        music.reset();
-    };
+    hooks.stopMusic = [&] { music.stopAndRelease(); };
     window = std::make_unique<shell::MainWindow>(boxes, charts.sheet(), hooks);
     boxes.setOwner(window.get());
 
@@ -63,14 +57,6 @@ int main(int argc, char** argv) {
     if (!window->startUp(QDir::currentPath(), QCoreApplication::applicationDirPath())) return 0;
     window->show();
 
-    if (!window->tunePath().isEmpty()) {
-        music = std::make_unique<MidiPlayer>(sequencer);
-        music->openMusic(window->tunePath().toStdString());
-        musicTimers = std::make_unique<shell::MusicTimers>(*music, nullptr);
-        musicTimers->start();
-    }
-    const int status = QApplication::exec();
-    musicTimers.reset();
-    music.reset();
-    return status;
+    if (!window->tunePath().isEmpty()) music.start(window->tunePath().toStdString());
+    return QApplication::exec();
 }

@@ -1,4 +1,4 @@
-#include "shell/app/music_timers.hpp"
+#include "shell/music/session/music_timers.hpp"
 
 #include "shell/music/music_tick.hpp"
 

@@ -84,6 +84,12 @@ MainWindow::MainWindow(MessageBoxes& boxes, ChartSheet& sheet, MainWindowHooks h
     adjustSize();
 }
 
+MainWindow::~MainWindow() {
+    // Boxes being torn down announce text changes; by then this is no longer
+    // a main window, so none of their signals may reach its handlers.
+    for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
+}
+
 void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
     QAction* owari = bar->addAction(QStringLiteral("終了(&E)"));

@@ -32,6 +32,7 @@ class MainWindow final : public QMainWindow, public BirthDataForm {
     Q_OBJECT
 public:
     MainWindow(MessageBoxes& boxes, ChartSheet& sheet, MainWindowHooks hooks, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Fills the boxes and reads "database.dat" from `currentFolder`. False when
     // the program is to end at once (the first-run question answered No).

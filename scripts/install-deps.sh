@@ -10,6 +10,8 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n
   # music and click sound
   libfluidsynth-dev timgm6mb-soundfont libsdl2-dev
+  # printing: CUPS's client library, and a CUPS PDF queue for the end-to-end print test
+  libcups2-dev cups printer-driver-cups-pdf
   # end-to-end checks and pictures
   xvfb xdotool imagemagick poppler-utils
 )

@@ -66,6 +66,30 @@ inline std::vector<Row> StoredRows(const QString& path) {
     return rows;
 }
 
+// Runs `statements` on the file through a connection of its own.
+inline bool RunSql(const QString& path, const QStringList& statements) {
+    static int next = 0;
+    const QString name = QStringLiteral("test-sql-%1").arg(next++);
+    bool ok = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        ok = db.open();
+        QSqlQuery q(db);
+        for (const QString& sql : statements) ok = ok && q.exec(sql);
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
+}
+
+// Makes every write that would store the name "ERR" fail inside SQLite.
+inline bool RefuseTheNameErr(const QString& path) {
+    return RunSql(path, {"CREATE TRIGGER refuse_update BEFORE UPDATE ON \"データ\" WHEN NEW.\"氏名\" = 'ERR' "
+                         "BEGIN SELECT RAISE(ABORT, 'refused'); END",
+                         "CREATE TRIGGER refuse_insert BEFORE INSERT ON \"データ\" WHEN NEW.\"氏名\" = 'ERR' "
+                         "BEGIN SELECT RAISE(ABORT, 'refused'); END"});
+}
+
 inline QByteArray FileDigest(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};

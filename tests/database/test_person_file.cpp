@@ -21,21 +21,6 @@ namespace {
 
 const Row kSomeone{"山田太郎", "５９", "２", "４", "11時～13時", "昭和", ""};
 
-bool RunSql(const QString& path, const QStringList& statements) {
-    static int next = 0;
-    const QString name = QStringLiteral("test-sql-%1").arg(next++);
-    bool ok = true;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        ok = db.open();
-        QSqlQuery q(db);
-        for (const QString& sql : statements) ok = ok && q.exec(sql);
-    }
-    QSqlDatabase::removeDatabase(name);
-    return ok;
-}
-
 QString Outcome(const std::optional<OpenFailure>& failure) {
     if (!failure) return QStringLiteral("opened");
     switch (*failure) {
@@ -258,8 +243,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = DatabaseIn(folder.path());
         QVERIFY(MakeDatabase(path, {kSomeone}));
-        QVERIFY(RunSql(path, {"CREATE TRIGGER refuse BEFORE UPDATE ON \"データ\" WHEN NEW.\"氏名\" = 'ERR' "
-                              "BEGIN SELECT RAISE(ABORT, 'refused'); END"}));
+        QVERIFY(RefuseTheNameErr(path));
         {
             PersonFile file;
             QCOMPARE(Outcome(file.open(path)), QString("opened"));

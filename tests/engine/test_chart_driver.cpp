@@ -4,15 +4,17 @@
 #include "engine/chart_driver.hpp"
 #include "tests/support/fake_form.hpp"
 #include "tests/support/scripted_boxes.hpp"
+#include "tests/support/qt_strings.hpp"
 
 using namespace kesora;
+using kesora::testing::Q;
+using kesora::testing::Seen;
 using kesora::testing::FakeForm;
 using kesora::testing::RecordedMessage;
 using kesora::testing::ScriptedBoxes;
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 QString Cell(const ChartSheet& sheet, int label) { return Q(sheet.text(label)); }
 QString PillarOf(const ChartSheet& sheet, const cell::PillarCells& p) {
     return Cell(sheet, p.stem) + Cell(sheet, p.branch);
@@ -28,11 +30,6 @@ FakeForm Birth(Era era, const char* year, const char* month, const char* day, co
     return form;
 }
 
-// A message box as the user saw it.
-QString Seen(const RecordedMessage& m) {
-    const char* kind = m.kind == RecordedMessage::Kind::Ask ? "ask" : m.kind == RecordedMessage::Kind::Inform ? "inform" : "notify";
-    return QString("%1|%2|%3").arg(kind, Q(m.title), Q(m.text));
-}
 
 constexpr ChartOptions kCurrentMonthDayStageOnly{EntryDayRule::CurrentMonth, false};
 constexpr ChartOptions kCurrentMonthAllStages{EntryDayRule::CurrentMonth, true};

@@ -2,12 +2,14 @@
 #include <QtTest>
 
 #include "engine/chart_sheet.hpp"
+#include "tests/support/qt_strings.hpp"
 
 using namespace kesora;
+using kesora::testing::Q;
+using kesora::testing::Seen;
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 struct RecordingObserver final : ChartSheetObserver {
     QList<int> changed;

@@ -3,12 +3,11 @@
 
 #include "engine/box_text.hpp"
 #include "engine/cycle.hpp"
+#include "tests/support/qt_strings.hpp"
 
 using namespace kesora;
-
-namespace {
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-}  // namespace
+using kesora::testing::Q;
+using kesora::testing::Seen;
 
 class TestCycle : public QObject {
     Q_OBJECT

@@ -2,12 +2,11 @@
 #include <QtTest>
 
 #include "engine/hidden_stems.hpp"
+#include "tests/support/qt_strings.hpp"
 
 using namespace kesora;
-
-namespace {
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-}  // namespace
+using kesora::testing::Q;
+using kesora::testing::Seen;
 
 class TestHiddenStems : public QObject {
     Q_OBJECT

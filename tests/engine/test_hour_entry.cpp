@@ -5,14 +5,16 @@
 #include "engine/hour_entry.hpp"
 #include "tests/support/fake_form.hpp"
 #include "tests/support/scripted_boxes.hpp"
+#include "tests/support/qt_strings.hpp"
 
 using namespace kesora;
+using kesora::testing::Q;
+using kesora::testing::Seen;
 using kesora::testing::FakeForm;
 using kesora::testing::RecordedMessage;
 using kesora::testing::ScriptedBoxes;
 
 namespace {
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 const QString kQuestion = "時刻欄の入力ミスです。\r\n時刻入力の説明を表示しますか。";
 const QString kHelp =
     "通常、時刻は時刻リストより選択して下さい。（下向き黒三角をクリック）\r\n"

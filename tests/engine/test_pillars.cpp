@@ -4,12 +4,14 @@
 #include "engine/cycle.hpp"
 #include "engine/pillars.hpp"
 #include "engine/solar_terms.hpp"
+#include "tests/support/qt_strings.hpp"
 
 using namespace kesora;
+using kesora::testing::Q;
+using kesora::testing::Seen;
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 QString Pair(int n) { return Q(StemOfNumber(n)) + Q(BranchOfNumber(n)); }
 
 bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }

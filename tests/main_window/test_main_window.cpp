@@ -10,19 +10,14 @@
 #include "forms/clickable_label.hpp"
 #include "shell/main_window/main_window.hpp"
 #include "tests/support/scripted_boxes.hpp"
+#include "tests/support/qt_strings.hpp"
 
 using namespace kesora;
+using kesora::testing::Q;
+using kesora::testing::Seen;
 using kesora::shell::MainWindow;
 using kesora::testing::RecordedMessage;
 using kesora::testing::ScriptedBoxes;
-
-namespace {
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-QString Seen(const RecordedMessage& m) {
-    const char* kind = m.kind == RecordedMessage::Kind::Ask ? "ask" : m.kind == RecordedMessage::Kind::Inform ? "inform" : "notify";
-    return QString("%1|%2|%3").arg(kind, Q(m.title), Q(m.text));
-}
-}  // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT

@@ -5,7 +5,15 @@
 #include <QLabel>
 #include <memory>
 
+#include "chart_view/chart_window/chart_window.hpp"
 #include "chart_view/chart_window/chart_window_host.hpp"
+#include "chart_view/health_window/health_window_host.hpp"
+#include "chart_view/health_window/show_health_luck.hpp"
+#include "chart_view/printing/cups_printer_system.hpp"
+#include "chart_view/printing/print_chart.hpp"
+#include "chart_view/printing/qt_pdf_file_chooser.hpp"
+#include "chart_view/reading_window/reading_window_host.hpp"
+#include "chart_view/reading_window/show_principal_star_reading.hpp"
 #include "forms/japanese_look.hpp"
 #include "forms/qt_message_boxes.hpp"
 #include "shell/about/features.hpp"
@@ -46,11 +54,29 @@ int main(int argc, char** argv) {
     hooks.showOptionsWindow = [&] { options->show(); };
     hooks.showVersionWindow = [&] { version->show(); };
     hooks.stopMusic = [&] { music.stopAndRelease(); };
+    chart_view::HealthWindowHost healthWindow;
+    chart_view::HealthLuckHooks healthHooks;
+    healthHooks.runChartCommand = [&] { window->runChartCommand(); };
+    healthHooks.hideChartWindow = [&] {
+        if (charts.window()) charts.window()->hide();
+    };
+    healthHooks.playClickSound = hooks.playClickSound;
+    healthHooks.stopMusic = [&] { music.stopMusic(); };
+    healthHooks.playMusic = [&] { music.playMusic(); };
+    hooks.showHealthLuck = [&] { chart_view::ShowHealthLuck(healthWindow, charts.sheet(), *window, healthHooks); };
     window = std::make_unique<shell::MainWindow>(boxes, charts.sheet(), hooks);
     boxes.setOwner(window.get());
 
     options = std::make_unique<shell::OptionsWindow>(settings, boxes, window.get());
     version = std::make_unique<shell::VersionWindow>(window.get());
+    chart_view::ReadingWindowHost readingWindow(charts.sheet());
+    QObject::connect(&charts, &chart_view::ChartWindowHost::principalStarReadingRequested, &charts,
+                     [&] { chart_view::ShowPrincipalStarReading(readingWindow, hooks.playClickSound); });
+    chart_view::CupsPrinterSystem printers;
+    chart_view::QtPdfFileChooser pdfFiles;
+    QObject::connect(&charts, &chart_view::ChartWindowHost::printRequested, &charts, [&] {
+        if (charts.window()) chart_view::PrintChart(*charts.window(), boxes, printers, pdfFiles);
+    });
     // The button 終了 ends the program at once, the tune included.
     QObject::connect(window.get(), &shell::MainWindow::endRequested, &app, [] { QCoreApplication::exit(0); });
 

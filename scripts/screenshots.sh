@@ -58,7 +58,13 @@ trap cleanup EXIT
 fail() { echo "screenshots: $*" >&2; exit 1; }
 
 echo "$work" > "$work/database.dat"  # not a first run
-(cd "$work" && exec "$kesora") > "$work/program.log" 2>&1 &
+# A private copy of the program: its person database, kept beside it, starts empty.
+mkdir "$work/program"
+cp "$kesora" "$work/program/kesora"
+for media in M_S1.mid 音１.wav; do
+  [ ! -f "$build/bin/$media" ] || cp "$build/bin/$media" "$work/program/"
+done
+(cd "$work" && exec "$work/program/kesora") > "$work/program.log" 2>&1 &
 program_pid=$!
 
 # Prints the program's visible window of exactly this title, waiting at most 30 s.

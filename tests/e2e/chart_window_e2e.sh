@@ -59,6 +59,13 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # A non-blank database.dat: no first-run question. No rizazede.dat: default settings.
 echo "$work" > "$work/database.dat"
+# The program keeps its person database beside itself: a private copy starts
+# with an empty one, whatever the build folder holds, and leaves that alone.
+mkdir "$work/program"
+cp "$kesora" "$work/program/kesora"
+for media in M_S1.mid 音１.wav; do
+  [ ! -f "$(dirname "$kesora")/$media" ] || cp "$(dirname "$kesora")/$media" "$work/program/"
+done
 
 # --- references ---------------------------------------------------------------
 render_reference() {  # name day pillars
@@ -70,7 +77,7 @@ render_reference expected 31 "$expected_pillars"
 render_reference decoy "$decoy_day" "$decoy_pillars"
 
 # --- the program ---------------------------------------------------------------
-(cd "$work" && exec "$kesora") > "$work/program.log" 2>&1 &
+(cd "$work" && exec "$work/program/kesora") > "$work/program.log" 2>&1 &
 program_pid=$!
 
 # Polls `$2` every tenth of a second until it prints something, at most $1 tenths.

@@ -14,6 +14,11 @@
 #include "engine/hour_entry.hpp"
 #include "engine/pillars.hpp"
 #include "forms/clickable_label.hpp"
+#include "shell/database/person_file.hpp"
+#include "shell/database/person_grid.hpp"
+#include "shell/database/record_binding.hpp"
+#include "shell/database/record_navigator.hpp"
+#include "shell/database/record_set.hpp"
 #include "shell/main_window/main_window_layout.hpp"
 #include "shell/setup/database_location.hpp"
 
@@ -51,6 +56,14 @@ MainWindow::MainWindow(MessageBoxes& boxes, ChartSheet& sheet, MainWindowHooks h
     client->setFixedSize(forms::PxSize(kMainClientWidth, kMainCompactClientHeight));
     setCentralWidget(client);
     controls_ = forms::BuildControls(client, MainWindowControls());
+    navigator_ = new RecordNavigator(QString::fromUtf8(kNavigatorCaption), client);
+    navigator_->setObjectName(QStringLiteral("Data2"));
+    navigator_->setGeometry(kNavigatorRect.toPixels());
+    controls_.add(navigator_->objectName(), navigator_);
+    grid_ = new PersonGrid(client);
+    grid_->setObjectName(QStringLiteral("DBGrid1"));
+    grid_->setGeometry(kGridRect.toPixels());
+    controls_.add(grid_->objectName(), grid_);
 
     name_ = controls_.get<QLineEdit>("Text1");
     year_ = controls_.get<QComboBox>("Combo1");
@@ -74,12 +87,21 @@ MainWindow::MainWindow(MessageBoxes& boxes, ChartSheet& sheet, MainWindowHooks h
     connect(controls_.get<forms::ClickableLabel>("Label1"), &forms::ClickableLabel::clicked, this,
             &MainWindow::fillSampleDate);
     connect(controls_.get<QPushButton>("Command2"), &QPushButton::clicked, this, &MainWindow::endRequested);
-    // Enter runs the chart command while it is offered, wherever the focus is.
+    connect(controls_.get<QPushButton>("Command3"), &QPushButton::clicked, this, &MainWindow::newPerson);
+    connect(controls_.get<QPushButton>("Command9"), &QPushButton::clicked, this, &MainWindow::storePerson);
+    connect(controls_.get<QPushButton>("Command10"), &QPushButton::clicked, this, &MainWindow::deletePerson);
+    connect(controls_.get<QPushButton>("Command12"), &QPushButton::clicked, this, &MainWindow::showDatabaseView);
+    connect(controls_.get<QPushButton>("Command1"), &QPushButton::clicked, this, &MainWindow::closeDatabaseView);
+    enableDatabaseControls(false);
+    // Enter runs the chart command while it is offered, wherever the focus is,
+    // except in the grid, where Enter ends the editing of a cell.
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* shortcut = new QShortcut(QKeySequence(key), this);
         connect(shortcut, &QShortcut::activated, this, [this] {
             if (chartButton_->isEnabled()) chartButton_->click();
         });
+        connect(qApp, &QApplication::focusChanged, shortcut,
+                [this, shortcut](QWidget*, QWidget* now) { shortcut->setEnabled(!grid_->isAncestorOf(now)); });
     }
     adjustSize();
 }
@@ -88,6 +110,12 @@ MainWindow::~MainWindow() {
     // Boxes being torn down announce text changes; by then this is no longer
     // a main window, so none of their signals may reach its handlers.
     for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
+    // Likewise the binding, and the views let go of the record set before it goes.
+    delete binding_;
+    navigator_->setRecordSet(nullptr);
+    grid_->setRecordSet(nullptr);
+    records_.reset();
+    personFile_.reset();
 }
 
 void MainWindow::buildMenus() {
@@ -104,10 +132,16 @@ void MainWindow::buildMenus() {
 
     QMenu* databesu = bar->addMenu(QStringLiteral("データベース(&D)"));
     databesu->setObjectName(QStringLiteral("databesu"));
-    databesu->addAction(QStringLiteral("データベース表示(&H)"))->setObjectName(QStringLiteral("datahyouzi"));
-    databesu->addAction(QStringLiteral("表示データ削除(&D)"))->setObjectName(QStringLiteral("datadelete"));
+    showViewItem_ = databesu->addAction(QStringLiteral("データベース表示(&H)"));
+    showViewItem_->setObjectName(QStringLiteral("datahyouzi"));
+    connect(showViewItem_, &QAction::triggered, this, &MainWindow::showDatabaseView);
+    deleteItem_ = databesu->addAction(QStringLiteral("表示データ削除(&D)"));
+    deleteItem_->setObjectName(QStringLiteral("datadelete"));
+    connect(deleteItem_, &QAction::triggered, this, &MainWindow::deletePerson);
     databesu->addSeparator()->setObjectName(QStringLiteral("sen1"));
-    databesu->addAction(QStringLiteral("設定(&S)"))->setObjectName(QStringLiteral("settei"));
+    QAction* settei = databesu->addAction(QStringLiteral("設定(&S)"));
+    settei->setObjectName(QStringLiteral("settei"));
+    connect(settei, &QAction::triggered, this, &MainWindow::showDatabaseSetup);
 
     QAction* ver = bar->addAction(QStringLiteral("バージョン情報(&V)"));
     ver->setObjectName(QStringLiteral("Ver"));
@@ -125,10 +159,10 @@ void MainWindow::buildMenus() {
 void MainWindow::setTabOrder() {
     const char* order[] = {"Text1",   "Combo1",   "Combo2",   "Combo3",    "Combo4",    "itiran",
                            "Option4", "Option1",  "Option2",  "Option3",   "Command1",  "Command2",
-                           "Command9", "Command3", "Command12", "Command10", "kenkou"};
+                           "Command9", "Command3", "Command12", "Command10", "kenkou", "DBGrid1"};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(controls_[order[i]], controls_[order[i + 1]]);
-    for (const char* name : {"Label1", "Label2", "Data2", "DBGrid1", "Label8", "Label9"})
+    for (const char* name : {"Label1", "Label2", "Data2", "Label8", "Label9"})
         controls_[name]->setFocusPolicy(Qt::NoFocus);
 }
 
@@ -143,6 +177,8 @@ void MainWindow::connectEntryChecks() {
         connect(box, &QComboBox::editTextChanged, this, &MainWindow::inputChanged);
     for (QComboBox* box : {year_, month_, day_, hour_})
         connect(box, &QComboBox::activated, this, &MainWindow::inputChanged);
+    // A new name is something to store, though not a new chart.
+    connect(name_, &QLineEdit::textChanged, this, [this] { controls_["Command9"]->setEnabled(records_ != nullptr); });
 }
 
 void MainWindow::fillLists() {
@@ -165,6 +201,7 @@ void MainWindow::fillLists() {
 }
 
 bool MainWindow::startUp(const QString& currentFolder, const QString& programFolder) {
+    currentFolder_ = currentFolder;
     fillLists();
     // The era shown in a chart heading until the user picks one.
     controls_["Label8"]->setProperty("text", controls_.get<QRadioButton>("Option2")->text());
@@ -175,15 +212,14 @@ bool MainWindow::startUp(const QString& currentFolder, const QString& programFol
         awaitingSetup_ = true;
         controls_["Data2"]->setEnabled(false);
         controls_["Data2"]->hide();
+        showDatabaseSetup();
         return true;
     }
     // Whatever folder the file names, the data files live beside the program.
     programFolder_ = programFolder;
+    redirectDataFiles(programFolder_);
+    openDatabase();
     return true;
-}
-
-QString MainWindow::clickSoundPath() const {
-    return programFolder_.isEmpty() ? QString() : QDir(programFolder_).filePath(QStringLiteral("音１.wav"));
 }
 
 QString MainWindow::tunePath() const {
@@ -192,7 +228,8 @@ QString MainWindow::tunePath() const {
 
 void MainWindow::eraClicked(QRadioButton* option) {
     controls_["Label8"]->setProperty("text", option->text());
-    controls_["Command9"]->setEnabled(true);
+    if (binding_) binding_->labelWritten(Field::Era);
+    controls_["Command9"]->setEnabled(records_ != nullptr);
     sheet_.markEmpty();
 }
 
@@ -222,7 +259,7 @@ void MainWindow::inputChanged() {
     chartButton_->setEnabled(filled);
     controls_["kenkou"]->setEnabled(filled);
     sheet_.markEmpty();
-    controls_["Command9"]->setEnabled(true);
+    controls_["Command9"]->setEnabled(records_ != nullptr);
 }
 
 void MainWindow::runChartCommand() {

@@ -1,20 +1,30 @@
 #pragma once
 // The main window Form1: the birth-data boxes, the chart command, the menus,
-// start-up and exit.
+// start-up and exit, and the person database behind its navigator, grid and
+// database buttons.
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
 #include "engine/birth_data_form.hpp"
 #include "engine/chart_driver.hpp"
 #include "forms/form_spec.hpp"
 
+class QAction;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace kesora::shell {
+
+class FolderForm;
+class PersonFile;
+class PersonGrid;
+class RecordBinding;
+class RecordNavigator;
+class RecordSet;
 
 // What the main window reaches beyond itself.
 struct MainWindowHooks {
@@ -34,14 +44,24 @@ public:
     MainWindow(MessageBoxes& boxes, ChartSheet& sheet, MainWindowHooks hooks, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Fills the boxes and reads "database.dat" from `currentFolder`. False when
-    // the program is to end at once (the first-run question answered No).
+    // Fills the boxes and reads "database.dat" from `currentFolder`; on the
+    // first run asks and shows the database folder window, otherwise opens the
+    // database in `programFolder` and shows its first person. False when the
+    // program is to end at once (the first-run question answered No).
     bool startUp(const QString& currentFolder, const QString& programFolder);
 
     bool awaitingSetup() const { return awaitingSetup_; }
     const QString& programFolder() const { return programFolder_; }
-    QString clickSoundPath() const;
+    const QString& databasePath() const { return databasePath_; }
+    const QString& clickSoundPath() const { return clickSoundPath_; }
     QString tunePath() const;
+    // ApplyFolderChoice: the database name and the click sound for the rest of
+    // the run; the open database stays as it is.
+    void redirectDataFiles(const QString& folder);
+
+    RecordSet* records() const { return records_.get(); }  // nullptr without a database
+    bool databaseViewOpen() const { return databaseViewOpen_; }
+    FolderForm* folderForm() const { return folderForm_; }
 
     const forms::Controls& controls() const { return controls_; }
 
@@ -63,8 +83,17 @@ public slots:
     void fillSampleDate();
     void exitProgram();
 
+    void showDatabaseView();
+    void closeDatabaseView();
+    void newPerson();
+    void storePerson();
+    void deletePerson();
+    void syncEraFromRecord();
+    void reportDatabaseError();
+    void showDatabaseSetup();
+
 signals:
-    // The button 終了: the program ends at once.
+    // The program ends at once: the button 終了, and the end of the first-run setup.
     void endRequested();
 
 protected:
@@ -79,6 +108,11 @@ private:
     void dayChanged(const QString& text);
     void monthChanged(const QString& text);
     void inputChanged();
+    void openDatabase();
+    void enableDatabaseControls(bool enabled);
+    bool birthBoxesFilled() const;
+    QRadioButton* selectedOption() const;
+    void setClientHeight(int twips);
 
     MessageBoxes& boxes_;
     ChartSheet& sheet_;
@@ -91,9 +125,23 @@ private:
     QComboBox* hour_ = nullptr;
     QPushButton* chartButton_ = nullptr;
     ChartRunState runState_;
+    QString currentFolder_;
     QString programFolder_;
+    QString databasePath_;
+    QString clickSoundPath_;  // Text2
     bool awaitingSetup_ = false;
     bool exiting_ = false;
+
+    RecordNavigator* navigator_ = nullptr;  // Data2
+    PersonGrid* grid_ = nullptr;            // DBGrid1
+    QAction* showViewItem_ = nullptr;
+    QAction* deleteItem_ = nullptr;
+    bool databaseViewOpen_ = false;
+    // The open database; all null while there is none.
+    std::unique_ptr<PersonFile> personFile_;
+    std::unique_ptr<RecordSet> records_;
+    RecordBinding* binding_ = nullptr;
+    FolderForm* folderForm_ = nullptr;  // Form17, a child window loaded on first use
 };
 
 }  // namespace kesora::shell

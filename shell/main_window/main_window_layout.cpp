@@ -26,7 +26,6 @@ const Look kHiddenLabel{.fontFamily = forms::kGothic, .pointSize = 8.25};
 const ControlSpec kControls[] = {
     {"Label2", Kind::Label, "", {0, 0, 6735, 15}, &kStrip},
     {"Text1", Kind::TextBox, "氏名", {360, 240, 1455, 270}},
-    {"Data2", Kind::Label, "ｺﾝﾄﾛｰﾙ", {1920, 240, 1935, 285}, &kStrip},
     {"Frame1", Kind::Frame, "年代", {4560, 120, 1695, 735}, &kEraFrame},
     {"Option1", Kind::Option, "大正", {120, 240, 680, 180}, &kEraFrame, "Frame1"},
     {"Option2", Kind::Option, "昭和", {840, 240, 680, 180}, &kEraFrame, "Frame1"},
@@ -43,7 +42,6 @@ const ControlSpec kControls[] = {
     {"kenkou", Kind::Button, "健康運", {4800, 1920, 1095, 735}, &kHealthButton},
     {"Command12", Kind::Button, "データベース表示", {720, 2280, 4095, 375}, &kDatabaseButton},
     {"Line1", Kind::Rule, "", {0, 2880, 6720, 15}, &kRule},
-    {"DBGrid1", Kind::Label, "", {240, 3120, 5415, 1575}},
     {"Command10", Kind::Button, "削除", {5880, 3360, 735, 375}},
     {"Command1", Kind::Button, "閉じる", {5880, 3840, 735, 375}},
     {"Command2", Kind::Button, "終了", {5880, 4320, 735, 375}},

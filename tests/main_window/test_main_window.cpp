@@ -29,6 +29,7 @@ class TestMainWindow : public QObject {
         int clicks = 0;
         int musicStops = 0;
         ChartOptions options{EntryDayRule::CurrentMonth, false};
+        QTemporaryDir programFolder;  // the person database is made here
         std::unique_ptr<MainWindow> window;
         QTemporaryDir currentFolder;
 
@@ -45,7 +46,7 @@ class TestMainWindow : public QObject {
             hooks.stopMusic = [this] { ++musicStops; };
             window = std::make_unique<MainWindow>(boxes, sheet, hooks);
         }
-        bool startUp() { return window->startUp(currentFolder.path(), QStringLiteral("/opt/kesora")); }
+        bool startUp() { return window->startUp(currentFolder.path(), programFolder.path()); }
         template <class T = QWidget>
         T* control(const char* name) { return window->controls().get<T>(name); }
         QComboBox* box(const char* name) { return control<QComboBox>(name); }
@@ -81,7 +82,7 @@ private slots:
         QCOMPARE(f.box("Combo4")->itemText(13), QString("23時～24時"));
         QVERIFY(f.control<QRadioButton>("Option2")->isChecked());
         for (const char* name : {"itiran", "kenkou", "Command9"}) QVERIFY2(!f.control(name)->isEnabled(), name);
-        QCOMPARE(f.window->programFolder(), QString("/opt/kesora"));
+        QCOMPARE(f.window->programFolder(), f.programFolder.path());
         QVERIFY(!f.window->awaitingSetup());
     }
 
@@ -275,8 +276,8 @@ private slots:
     void otherFolderInDatabaseDatStillUsesTheProgramFolder() {
         Fixture f("/somewhere/else\r\n");
         QVERIFY(f.startUp());
-        QCOMPARE(f.window->clickSoundPath(), QString("/opt/kesora/音１.wav"));
-        QCOMPARE(f.window->tunePath(), QString("/opt/kesora/M_S1.mid"));
+        QCOMPARE(f.window->clickSoundPath(), f.programFolder.filePath("音１.wav"));
+        QCOMPARE(f.window->tunePath(), f.programFolder.filePath("M_S1.mid"));
     }
 
     void menuExitStopsMusicFirst() {

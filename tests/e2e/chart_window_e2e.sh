@@ -31,8 +31,8 @@ readonly chart_button_x=$(( $(px 720) + $(px 4095) / 2 ))  # itiran at 720,1920,
 readonly chart_button_y=$(( $(px 1920) + $(px 375) / 2 ))
 readonly chart_width=$(px 7095) chart_height=$(px 6705)
 
-# Bounds of every wait, in tenths of a second (sanitizer builds start slowly).
-readonly start_limit=600 chart_limit=300 paint_limit=200
+# Bounds of every wait, in seconds (sanitizer builds start slowly).
+readonly start_limit=60 chart_limit=30 paint_limit=20
 
 # Pixel tolerances: colour distance treated as equal, and how many differing
 # pixels a cell or the whole window may have before it counts as different.
@@ -80,10 +80,10 @@ render_reference decoy "$decoy_day" "$decoy_pillars"
 (cd "$work" && exec "$work/program/kesora") > "$work/program.log" 2>&1 &
 program_pid=$!
 
-# Polls `$2` every tenth of a second until it prints something, at most $1 tenths.
+# Runs `$2 …` every tenth of a second until it prints something, for at most $1 seconds.
 poll() {
-  local limit=$1 found; shift
-  for _ in $(seq "$limit"); do
+  local deadline=$(( SECONDS + $1 )) found; shift
+  while [ "$SECONDS" -lt "$deadline" ]; do
     kill -0 "$program_pid" 2>/dev/null || { cat "$work/program.log" >&2; fail "the program ended early"; }
     found=$("$@" 2>/dev/null | head -n1 || true)
     if [ -n "$found" ]; then echo "$found"; return 0; fi
@@ -132,7 +132,8 @@ mismatches() {  # screenshot reference-name
 shot=$work/screen.png
 report="not taken"
 # Painting may follow the window's mapping; look again until it matches or the bound is reached.
-for _ in $(seq "$paint_limit"); do
+paint_deadline=$(( SECONDS + paint_limit ))
+while [ "$SECONDS" -lt "$paint_deadline" ]; do
   if import -window "$chart_window" "$shot" 2>/dev/null; then
     size=$(identify -format '%wx%h' "$shot")
     if [ "$size" = "${chart_width}x${chart_height}" ]; then

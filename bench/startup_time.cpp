@@ -12,6 +12,8 @@
 // still for a while; "first pixels" when they first changed. Each program is
 // started in a fresh folder holding a non-blank database.dat, killed after
 // each run, and the screen must be back to its empty state before the next.
+// Kesora runs as a copy in that folder, next to its tune and click sound, so
+// that its person database starts empty.
 
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -156,7 +158,7 @@ Figures Summarise(std::vector<double> ms) {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
-    const std::string programs[2] = {argc > 2 ? argv[2] : KESORA_PROGRAM, argc > 3 ? argv[3] : MINIMAL_PROGRAM};
+    std::string programs[2] = {argc > 2 ? argv[2] : KESORA_PROGRAM, argc > 3 ? argv[3] : MINIMAL_PROGRAM};
     const char* names[2] = {"kesora", "minimal Qt Widgets"};
 
     Screen screen;
@@ -169,6 +171,23 @@ int main(int argc, char** argv) {
     if (!mkdtemp(folderTemplate)) return 1;
     const std::filesystem::path folder = folderTemplate;
     std::ofstream(folder / "database.dat") << folder.string() << "\r\n";
+    // The program keeps its person database beside itself: a private copy,
+    // with its tune and click, starts with an empty one every time the bench runs.
+    std::error_code copyFailed;
+    const std::filesystem::path programFolder = folder / "program";
+    std::filesystem::create_directory(programFolder, copyFailed);
+    const std::filesystem::path original = programs[0];
+    for (const char* media : {"M_S1.mid", "音１.wav"}) {
+        const auto source = original.parent_path() / media;
+        if (std::filesystem::exists(source)) std::filesystem::copy_file(source, programFolder / media, copyFailed);
+    }
+    programs[0] = (programFolder / original.filename()).string();
+    std::filesystem::copy_file(original, programs[0], copyFailed);
+    if (copyFailed) {
+        std::fprintf(stderr, "cannot copy %s: %s\n", original.c_str(), copyFailed.message().c_str());
+        std::filesystem::remove_all(folder);
+        return 1;
+    }
 
     const Pixels empty = screen.corner();
     std::vector<double> painted[2], firstPixels[2];

@@ -30,6 +30,8 @@ void ApplyLook(QWidget* widget, const Look& look) {
     }
     if (look.background) {
         palette.setColor(QPalette::Window, *look.background);
+        // Option buttons fill from their own role, not the window's.
+        palette.setColor(widget->backgroundRole(), *look.background);
         widget->setAutoFillBackground(true);
     } else {
         widget->setAutoFillBackground(false);

@@ -22,6 +22,8 @@ bool ClickSoundPlayer::openDevice() {
     // One attempt per run: without a device, clicks must not wait on a retry.
     if (openTried_) return device_ != 0;
     openTried_ = true;
+    // SIGINT and SIGTERM must go on ending the program as usual.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     audioStarted_ = true;
     SDL_AudioSpec wanted{};

@@ -10,7 +10,9 @@
 #include <QTemporaryFile>
 #include <QUrl>
 #include <atomic>
+#include <fcntl.h>
 #include <map>
+#include <unistd.h>
 
 namespace kesora::shell {
 
@@ -23,7 +25,7 @@ constexpr const char* kConnectOptions = "QSQLITE_BUSY_TIMEOUT=1000";
 constexpr char kSqliteMagic[] = "SQLite format 3";  // with its NUL: the first 16 bytes
 
 // SQLite's primary result codes that decide how an open failed.
-constexpr int kBusy = 5, kLocked = 6, kReadOnly = 8, kCorrupt = 11, kCantOpen = 14, kNotADb = 26;
+constexpr int kBusy = 5, kLocked = 6, kReadOnly = 8, kCantOpen = 14, kNotADb = 26;
 
 QString Quoted(const char* identifier) { return QLatin1Char('"') + QString::fromUtf8(identifier) + QLatin1Char('"'); }
 
@@ -87,6 +89,14 @@ std::optional<OpenFailure> CheckWritable(const QString& path) {
     return std::nullopt;
 }
 
+// Makes a rename in `folder` survive a power cut.
+void SyncFolder(const QString& folder) {
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 void RemoveWithLogs(const QString& path) {
     for (const char* suffix : {"", "-journal", "-wal", "-shm"}) QFile::remove(path + QLatin1String(suffix));
 }
@@ -119,7 +129,10 @@ std::optional<OpenFailure> CreatePersonFile(const QString& path) {
     }
     QSqlDatabase::removeDatabase(name);
     // QFile::rename never replaces: a file of that name that appeared meanwhile is opened as found.
-    if (made && QFile::rename(scratch, path)) return std::nullopt;
+    if (made && QFile::rename(scratch, path)) {
+        SyncFolder(info.absolutePath());
+        return std::nullopt;
+    }
     RemoveWithLogs(scratch);
     return made && QFileInfo::exists(path) ? std::nullopt : std::optional(OpenFailure::CannotCreate);
 }

@@ -53,7 +53,8 @@ void PersonGrid::setRecordSet(RecordSet* records) {
 }
 
 void PersonGrid::rowChosen(const QModelIndex& index) {
-    if (following_ || !records_ || !index.isValid() || index.row() == records_->currentRow()) return;
+    if (following_ || !records_ || model_->reshaping() || !index.isValid() || index.row() == records_->currentRow())
+        return;
     // The new record row is current whenever it exists; any other row is stored.
     if (!records_->moveTo(index.row()))
         QMetaObject::invokeMethod(this, &PersonGrid::followCurrent, Qt::QueuedConnection);

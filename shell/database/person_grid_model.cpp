@@ -17,18 +17,24 @@ bool IsFieldColumn(int column) { return column >= 0 && column < static_cast<int>
 }  // namespace
 
 PersonGridModel::PersonGridModel(RecordSet& records, QObject* parent) : QAbstractTableModel(parent), records_(records) {
-    connect(&records_, &RecordSet::rowAboutToBeInserted, this, [this](int row) { beginInsertRows({}, row, row); });
+    connect(&records_, &RecordSet::rowAboutToBeInserted, this, [this](int row) {
+        reshaping_ = true;
+        beginInsertRows({}, row, row);
+    });
     connect(&records_, &RecordSet::rowInserted, this, [this] {
         forgetRows();
         endInsertRows();
+        reshaping_ = false;
     });
     connect(&records_, &RecordSet::rowAboutToBeRemoved, this, [this](int row) {
         if (markedRow_ == row) markedRow_ = -1;
+        reshaping_ = true;
         beginRemoveRows({}, row, row);
     });
     connect(&records_, &RecordSet::rowRemoved, this, [this] {
         forgetRows();
         endRemoveRows();
+        reshaping_ = false;
     });
     connect(&records_, &RecordSet::rowWritten, this, [this](int row) {
         forgetRows();

@@ -29,13 +29,18 @@ public:
     // An edit makes its row current first, as a click on it would.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
+    // True while a row is being added or removed; the view's current row then
+    // moves by itself, which is not the user choosing a row.
+    bool reshaping() const { return reshaping_; }
+
 private:
     const PersonFields& storedRow(int row) const;
     void forgetRows();
     void markCurrent();
 
     RecordSet& records_;
-    int markedRow_ = -1;  // the row whose header carries the selector mark
+    int markedRow_ = -1;
+    bool reshaping_ = false;  // the row whose header carries the selector mark
     // Recently read blocks of rows, by block number, oldest first in `recent_`.
     mutable std::map<int, std::vector<PersonFields>> blocks_;
     mutable std::deque<int> recent_;

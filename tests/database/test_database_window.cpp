@@ -23,6 +23,7 @@ namespace {
 const Row kYamada{"山田", "５９", "２", "４", "11時～13時", "昭和", ""};
 const Row kSuzuki{"鈴木", "３", "１２", "３１", "1時～3時", "平成", "女"};
 const Row kSato{"佐藤", "1980", "7", "7", "時刻不明", "西暦", ""};
+const Row kKato{"加藤", "４５", "３", "３", "5時～7時", "昭和", "男"};
 const std::vector<Row> kThree{kYamada, kSuzuki, kSato};
 
 Row OnScreen(const Row& row) { return row.mid(0, 6); }
@@ -158,14 +159,16 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<Row>("after");
         QTest::addColumn<int>("afterRow");
-        QTest::newRow("on the last record: the previous one") << 2 << kSuzuki << 1;
+        QTest::newRow("on the last record: the previous one") << 3 << kSato << 2;
         QTest::newRow("in the middle: the next one") << 1 << kSato << 1;
+        QTest::newRow("third of four: the fourth") << 2 << kKato << 2;
     }
     void deleteAnsweredYes() {
         QFETCH(int, row);
         QFETCH(Row, after);
         QFETCH(int, afterRow);
-        DatabaseWindow w(kThree);
+        const std::vector<Row> four{kYamada, kSuzuki, kSato, kKato};
+        DatabaseWindow w(four);
         QVERIFY(w.start());
         QVERIFY(w.records().moveTo(row));
         w.boxes.answers = {kAnswerYes};
@@ -174,8 +177,10 @@ private slots:
         QCOMPARE(Said(w.boxes.shown[0]), QString("ask|データの削除|このデータを削除しますか。"));
         QCOMPARE(w.shown(), OnScreen(after));
         QCOMPARE(w.records().currentRow(), afterRow);
-        QCOMPARE(w.grid()->model()->rowCount(), 2);
-        std::vector<Row> left = kThree;
+        QCOMPARE(w.grid()->currentIndex().row(), afterRow);
+        QCOMPARE(w.gridRow(afterRow), after + Row({"", ""}));
+        QCOMPARE(w.grid()->model()->rowCount(), 3);
+        std::vector<Row> left = four;
         left.erase(left.begin() + row);
         QCOMPARE(w.stored(), left);
     }

@@ -39,6 +39,17 @@ check_prerequisites() {
   [ -x "$backend" ] && [ -f "$ppd" ] || unavailable "CUPS-PDF missing (package printer-driver-cups-pdf)"
 }
 
+# lpadmin against the private scheduler, tried again for a few seconds: right
+# after start-up the scheduler may briefly stop taking connections to reload.
+administer() {
+  local dir=$1 tries=0; shift
+  until lpadmin -h "$dir/cups.sock" "$@" 2>>"$dir/log/lpadmin.out"; do
+    tries=$((tries + 1))
+    [ $tries -lt 50 ] || return 1
+    sleep 0.1
+  done
+}
+
 start() {
   local dir=$1
   mkdir -m 0755 "$dir"
@@ -103,8 +114,17 @@ CONF
     fi
     sleep 0.1; waited=$((waited + 1))
   done
-  lpadmin -h "$dir/cups.sock" -p "$queue" -E -v "cups-pdf:/$device" -P "$ppd" 2>>"$dir/log/lpadmin.out"
-  lpadmin -h "$dir/cups.sock" -d "$queue" 2>>"$dir/log/lpadmin.out"
+  if ! administer "$dir" -p "$queue" -E -v "cups-pdf:/$device" -P "$ppd" ||
+     ! administer "$dir" -d "$queue"; then
+    say "the queue could not be added"; cat "$dir/log/lpadmin.out" "$dir/log/error_log" >&2 2>/dev/null || true
+    return 1
+  fi
+  # Ready once it names the queue as its default.
+  waited=0
+  until lpstat -h "$dir/cups.sock" -d 2>/dev/null | grep -q ": $queue\$"; do
+    [ $waited -lt 100 ] || { say "the scheduler does not name $queue as its default"; return 1; }
+    sleep 0.1; waited=$((waited + 1))
+  done
   say "scheduler $(cat "$dir/cupsd.pid") at $dir/cups.sock, default printer $queue"
 }
 
@@ -139,7 +159,12 @@ run() {
 
 case "${1:-}" in
   run) shift; check_prerequisites; run "$@" ;;
-  start) check_prerequisites; start "$2" ;;
+  start)
+    check_prerequisites
+    # A start that fails half-way leaves no scheduler behind.
+    trap 'stop "$2"' EXIT
+    start "$2"
+    trap - EXIT ;;
   stop) stop "$2" ;;
   *) say "usage: $0 run COMMAND [ARG...] | start FOLDER | stop FOLDER"; exit 2 ;;
 esac

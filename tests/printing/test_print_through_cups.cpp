@@ -40,6 +40,32 @@ QString WaitForFinishedPdf(const QDir& folder, QDeadlineTimer deadline) {
     return {};
 }
 
+// The queue's answer to new jobs, switched with CUPS's own command.
+bool SetQueueAccepting(bool accepting) {
+    QProcess command;
+    command.start(accepting ? QStringLiteral("/usr/sbin/cupsaccept") : QStringLiteral("/usr/sbin/cupsreject"),
+                  {QStringLiteral("kesora-pdf")});
+    return command.waitForFinished(30000) && command.exitStatus() == QProcess::NormalExit && command.exitCode() == 0;
+}
+
+// The sample chart in its window, the month pillar's 地星 marked.
+struct ShownChart {
+    ScriptedBoxes chartBoxes;
+    chart_view::ChartWindowHost host{chartBoxes};
+    chart_view::Form11* window = nullptr;
+    ShownChart() {
+        FakeForm form;
+        form.name = "山田花子";
+        form.year = "50";
+        form.month = "5";
+        form.day = "5";
+        form.hour = "7時～9時";
+        if (!RunChartCommand(form, chartBoxes, ChartOptions{}, host.sheet())) qFatal("no chart cast");
+        host.sheet().setColor(cell::MonthHiddenStar, kMarkOrange);
+        window = host.showChart();
+    }
+};
+
 }  // namespace
 
 class TestPrintThroughCups : public QObject {
@@ -60,22 +86,11 @@ private slots:
         QVERIFY2(printer, "no default printer found");
         QCOMPARE(printer->name, QStringLiteral("kesora-pdf"));
 
-        ScriptedBoxes chartBoxes;
-        chart_view::ChartWindowHost host(chartBoxes);
-        FakeForm form;
-        form.name = "山田花子";
-        form.year = "50";
-        form.month = "5";
-        form.day = "5";
-        form.hour = "7時～9時";
-        QVERIFY(RunChartCommand(form, chartBoxes, ChartOptions{}, host.sheet()));
-        host.sheet().setColor(cell::MonthHiddenStar, kMarkOrange);
-        chart_view::Form11* window = host.showChart();
-
+        ShownChart chart;
         ScriptedBoxes boxes;
         boxes.answers = {kAnswerYes};
         ScriptedPdfFiles files;
-        chart_view::PrintChart(*window, boxes, printers, files);
+        chart_view::PrintChart(*chart.window, boxes, printers, files);
         QCOMPARE(files.asked, 0);
         QCOMPARE(boxes.shown.size(), std::size_t(2));
         QCOMPARE(boxes.shown[1].text, std::string(chart_view::kPrintDone));
@@ -85,6 +100,23 @@ private slots:
         QCOMPARE(out.entryList({QStringLiteral("*.pdf")}, QDir::Files).size(), 1);
         const QStringList problems = ProblemsWithPrintedChart(pdf, {.hourShown = true, .markedOrange = true});
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+    }
+
+    // A queue that refuses jobs: the refusal is told, and no closing box claims a printout.
+    void aRefusedJobIsReported() {
+        QVERIFY2(SetQueueAccepting(false), "cupsreject failed");
+        ShownChart chart;
+        ScriptedBoxes boxes;
+        boxes.answers = {kAnswerYes};
+        ScriptedPdfFiles files;
+        chart_view::CupsPrinterSystem printers;
+        chart_view::PrintChart(*chart.window, boxes, printers, files);
+        QVERIFY(SetQueueAccepting(true));
+
+        QCOMPARE(boxes.shown.size(), std::size_t(2));
+        QVERIFY2(boxes.shown[1].text.starts_with(chart_view::kPrintFailed), boxes.shown[1].text.c_str());
+        // CUPS's own reason follows on a line of its own.
+        QVERIFY(boxes.shown[1].text.size() > chart_view::kPrintFailed.size() + 2);
     }
 };
 

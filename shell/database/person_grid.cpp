@@ -1,6 +1,9 @@
 #include "shell/database/person_grid.hpp"
 
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+#include <limits>
 
 #include "forms/form_spec.hpp"
 
@@ -12,6 +15,17 @@ const forms::Look kGridLook{.fontFamily = forms::kGothic, .pointSize = 9};
 constexpr int kRowHeightPx = 18;
 constexpr int kSelectorWidthPx = 16;
 constexpr int kColumnWidthPx = 64;
+
+// Cell editors take text of any length, as the table does (not 32767 characters at most).
+class CellDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) line->setMaxLength(std::numeric_limits<int>::max());
+        return editor;
+    }
+};
 
 }  // namespace
 
@@ -32,6 +46,7 @@ PersonGrid::PersonGrid(QWidget* parent) : QTableView(parent) {
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    setItemDelegate(new CellDelegate(this));
     setShowGrid(true);
     setWordWrap(false);
 }

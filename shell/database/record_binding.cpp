@@ -4,12 +4,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <limits>
 
 namespace kesora::shell {
 
 RecordBinding::RecordBinding(RecordSet& records, BoundBoxes boxes, std::function<void()> shown,
                              std::function<QString()> selectedEra, QObject* parent)
     : QObject(parent), records_(records), boxes_(boxes), shown_(std::move(shown)), selectedEra_(std::move(selectedEra)) {
+    // A text box cuts text at 32767 characters by default; a stored name of any length shows whole.
+    boxes_.name->setMaxLength(std::numeric_limits<int>::max());
+    for (QComboBox* box : {boxes_.year, boxes_.month, boxes_.day, boxes_.hour})
+        if (box->lineEdit()) box->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     connect(boxes_.name, &QLineEdit::textChanged, this, [this] { boxEdited(Field::Name); });
     const std::pair<QComboBox*, Field> combos[] = {
         {boxes_.year, Field::Year}, {boxes_.month, Field::Month}, {boxes_.day, Field::Day}, {boxes_.hour, Field::Hour}};

@@ -285,6 +285,32 @@ private slots:
         QCOMPARE(w.stored(), (std::vector<Row>{kYamada, edited, kSato}));
     }
 
+    void longTextsShowWholeAndAreWrittenBackWhole() {
+        const QString longName(40000, QChar(u'名'));
+        DatabaseWindow w({WithName(kYamada, longName), kSuzuki});
+        QVERIFY(w.start());
+        w.window->show();
+        w.window->showDatabaseView();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QCOMPARE(w.control<QLineEdit>("Text1")->text().size(), longName.size());
+        // An edit in the grid's editor of another field of the same record.
+        const QModelIndex sex = w.grid()->model()->index(0, 6);
+        w.grid()->setCurrentIndex(sex);
+        w.grid()->edit(sex);
+        auto* editor = w.grid()->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        QCOMPARE(editor->maxLength(), std::numeric_limits<int>::max());
+        editor->insert("女");  // as an input method gives it
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        w.type("Combo4", "時刻不明");
+        w.clickArrow(w.navigator()->nextButton());
+        Row edited = WithName(kYamada, longName);
+        edited[4] = "時刻不明";
+        edited[6] = "女";
+        QCOMPARE(w.stored().front(), edited);
+    }
+
     void gridShowsItsColumnsAndAddsOrDeletesNoRows() {
         DatabaseWindow w(kThree);
         QVERIFY(w.start());

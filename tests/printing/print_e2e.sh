@@ -8,12 +8,18 @@
 # and closes it, then checks the page the queue wrote.
 #
 #   print_e2e.sh KESORA PAGE_CHECK      (KESORA_CUPS_PDF_OUT names the queue's folder)
+#
+# Without a DISPLAY it starts its own virtual X server. Its display number is
+# searched from a random start: other virtual servers may be starting on the
+# same machine at the same moment.
 set -euo pipefail
 
 kesora=${1:?usage: print_e2e.sh KESORA PAGE_CHECK}
 page_check=${2:?usage: print_e2e.sh KESORA PAGE_CHECK}
 out=${KESORA_CUPS_PDF_OUT:?run this under cups_pdf_printer.sh}
-: "${DISPLAY:?run this under xvfb-run -a}"
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -n $(( 100 + RANDOM % 400 )) -s "-screen 0 1280x1024x24 -nolisten tcp" bash "$0" "$@"
+fi
 
 # Positions in pixels (15 twips each) from the window layouts.
 px() { echo $(( ($1 + 7) / 15 )); }
@@ -40,6 +46,13 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; [ ! -f "$work/program.log" ] || tail -n 20 "$work/program.log" >&2; exit 1; }
+
+# The virtual X server may still be starting on a busy machine.
+display_deadline=$(( SECONDS + start_limit ))
+until xdotool getdisplaygeometry >/dev/null 2>&1; do
+  [ "$SECONDS" -lt "$display_deadline" ] || { echo "FAIL: display $DISPLAY not reachable" >&2; exit 1; }
+  sleep 0.1
+done
 
 # No first-run question, default settings, an empty person database beside a private copy.
 echo "$work" >"$work/database.dat"

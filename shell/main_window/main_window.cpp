@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -100,8 +101,11 @@ MainWindow::MainWindow(MessageBoxes& boxes, ChartSheet& sheet, MainWindowHooks h
         connect(shortcut, &QShortcut::activated, this, [this] {
             if (chartButton_->isEnabled()) chartButton_->click();
         });
+        // Focus also moves while the window is torn down, so the grid is watched, not assumed.
         connect(qApp, &QApplication::focusChanged, shortcut,
-                [this, shortcut](QWidget*, QWidget* now) { shortcut->setEnabled(!grid_->isAncestorOf(now)); });
+                [grid = QPointer<PersonGrid>(grid_), shortcut](QWidget*, QWidget* now) {
+                    shortcut->setEnabled(!grid || !grid->isAncestorOf(now));
+                });
     }
     adjustSize();
 }

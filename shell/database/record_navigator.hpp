@@ -1,8 +1,8 @@
 #pragma once
 // Data2: the navigator bar with its caption between the arrows to the first,
-// previous, next and last record. Like the data control it stands for, its
-// arrows stop at the ends: "next" on the last record stays there (writing any
-// edits), "previous" on the first likewise.
+// previous, next and last record. The arrows stop at the ends: "next" on the
+// last record stays there (writing any edits), "previous" on the first
+// likewise; only the routines move past the end of the table.
 
 #include <QWidget>
 

@@ -330,6 +330,23 @@ private slots:
         QCOMPARE(w.grid()->geometry(), QRect(16, 208, 361, 105));
     }
 
+    void tabOrderEndsWithTheGrid() {
+        DatabaseWindow w(kThree);
+        QVERIFY(w.start());
+        const QStringList named{"Text1", "Combo1", "Combo2", "Combo3", "Combo4", "itiran", "Option1", "Option2",
+                                "Option3", "Option4", "Command1", "Command2", "Command9", "Command3", "Command12",
+                                "Command10", "kenkou", "DBGrid1", "Data2"};
+        QStringList order;
+        QWidget* widget = w.control("Text1");
+        do {
+            if ((widget->focusPolicy() & Qt::TabFocus) && named.contains(widget->objectName())) order << widget->objectName();
+            widget = widget->nextInFocusChain();
+        } while (widget != w.control("Text1"));
+        QCOMPARE(order, (QStringList{"Text1", "Combo1", "Combo2", "Combo3", "Combo4", "itiran", "Option4", "Option1",
+                                     "Option2", "Option3", "Command1", "Command2", "Command9", "Command3", "Command12",
+                                     "Command10", "kenkou", "DBGrid1"}));
+    }
+
     // Opened twice (button, then menu), the window grows once; closed twice, it shrinks once.
     void databaseViewOpensOnce() {
         DatabaseWindow w(kThree);

@@ -14,6 +14,7 @@
 #include "chart_view/printing/qt_pdf_file_chooser.hpp"
 #include "chart_view/reading_window/reading_window_host.hpp"
 #include "chart_view/reading_window/show_principal_star_reading.hpp"
+#include "forms/after_first_paint.hpp"
 #include "forms/japanese_look.hpp"
 #include "forms/qt_message_boxes.hpp"
 #include "shell/about/features.hpp"
@@ -83,6 +84,8 @@ int main(int argc, char** argv) {
     if (!window->startUp(QDir::currentPath(), QCoreApplication::applicationDirPath())) return 0;
     window->show();
 
-    if (!window->tunePath().isEmpty()) music.start(window->tunePath().toStdString());
+    // The sound device and its soundfont open after the window is on screen.
+    if (!window->tunePath().isEmpty())
+        forms::RunAfterFirstPaint(window->centralWidget(), [&] { music.start(window->tunePath().toStdString()); });
     return QApplication::exec();
 }

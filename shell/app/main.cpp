@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLabel>
 #include <memory>
+#include <optional>
 
 #include "chart_view/chart_window/chart_window.hpp"
 #include "chart_view/chart_window/chart_window_host.hpp"
@@ -23,11 +24,11 @@
 #include "shell/about/version_window.hpp"
 #include "shell/music/session/music_session.hpp"
 #include "shell/main_window/main_window.hpp"
-#include "shell/music/sequencer_channel.hpp"
+#include "shell/music/sequencer_module.hpp"
 #include "shell/options/options_form.hpp"
 #include "shell/options/options_window.hpp"
 #include "shell/options/settings_store.hpp"
-#include "shell/sound/click_sound.hpp"
+#include "shell/sound/click_module.hpp"
 
 using namespace kesora;
 
@@ -41,8 +42,11 @@ int main(int argc, char** argv) {
     chart_view::ChartWindowHost charts(boxes);
     shell::SettingsStore settings;
 
-    SequencerChannel sequencer;
-    shell::MusicSession music(sequencer);
+    // The synthesiser and the sound library are modules loaded after the window is up.
+    const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
+    ClickSoundModule click(programFolder);
+    std::unique_ptr<CommandChannel> sequencer;
+    std::optional<shell::MusicSession> music;
 
     std::unique_ptr<shell::MainWindow> window;
     std::unique_ptr<shell::OptionsWindow> options;
@@ -50,11 +54,13 @@ int main(int argc, char** argv) {
     shell::MainWindowHooks hooks;
     hooks.chartOptions = [&] { return settings.chartOptions(); };
     hooks.showChartWindow = [&] { charts.showChart(); };
-    hooks.playClickSound = [&] { PlayClickSound(window->clickSoundPath().toStdString()); };
+    hooks.playClickSound = [&] { click.play(window->clickSoundPath().toStdString()); };
     hooks.showFeatures = [&] { shell::ShowFeatures(boxes); };
     hooks.showOptionsWindow = [&] { options->show(); };
     hooks.showVersionWindow = [&] { version->show(); };
-    hooks.stopMusic = [&] { music.stopAndRelease(); };
+    hooks.stopMusic = [&] {
+        if (music) music->stopAndRelease();
+    };
     chart_view::HealthWindowHost healthWindow;
     chart_view::HealthLuckHooks healthHooks;
     healthHooks.runChartCommand = [&] { window->runChartCommand(); };
@@ -62,8 +68,12 @@ int main(int argc, char** argv) {
         if (charts.window()) charts.window()->hide();
     };
     healthHooks.playClickSound = hooks.playClickSound;
-    healthHooks.stopMusic = [&] { music.stopMusic(); };
-    healthHooks.playMusic = [&] { music.playMusic(); };
+    healthHooks.stopMusic = [&] {
+        if (music) music->stopMusic();
+    };
+    healthHooks.playMusic = [&] {
+        if (music) music->playMusic();
+    };
     hooks.showHealthLuck = [&] { chart_view::ShowHealthLuck(healthWindow, charts.sheet(), *window, healthHooks); };
     window = std::make_unique<shell::MainWindow>(boxes, charts.sheet(), hooks);
     boxes.setOwner(window.get());
@@ -84,8 +94,13 @@ int main(int argc, char** argv) {
     if (!window->startUp(QDir::currentPath(), QCoreApplication::applicationDirPath())) return 0;
     window->show();
 
-    // The sound device and its soundfont open after the window is on screen.
-    if (!window->tunePath().isEmpty())
-        forms::RunAfterFirstPaint(window->centralWidget(), [&] { music.start(window->tunePath().toStdString()); });
+    // The sound modules, the sound device and the soundfont open after the window is on screen.
+    forms::RunAfterFirstPaint(window->centralWidget(), [&] {
+        click.preload();
+        if (window->tunePath().isEmpty()) return;
+        sequencer = LoadSequencer(programFolder);
+        music.emplace(*sequencer);
+        music->start(window->tunePath().toStdString());
+    });
     return QApplication::exec();
 }

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# End-to-end: the real program prints a chart to the system's default printer.
-# Run under cups_pdf_printer.sh (a CUPS PDF queue as the default printer) and a
-# virtual X server. Clicks the prompt label (the sample date) and the chart
-# button, then the chart window's 月支元命 picture (the reading window opens,
-# the month pillar's 地星 cell turns orange) and its 命式印刷 picture, answers
-# the question with Enter, waits for the closing box "印刷結果はいかがですか。"
-# and closes it, then checks the page the queue wrote.
+# End-to-end: the real program shows the health luck and the reading, and
+# prints a chart to the system's default printer. Run under
+# cups_pdf_printer.sh (a CUPS PDF queue as the default printer). Clicks the
+# prompt label (the sample date) and 健康運 (the chart is cast first, and only
+# the health window stays in view), then the chart button, the chart window's
+# 月支元命 picture (the reading window opens, the month pillar's 地星 cell turns
+# orange) and its 命式印刷 picture, answers the question with Enter, waits for
+# the closing box "印刷結果はいかがですか。" and closes it, then checks the page
+# the queue wrote.
 #
 #   print_e2e.sh KESORA PAGE_CHECK      (KESORA_CUPS_PDF_OUT names the queue's folder)
 #
@@ -26,6 +28,7 @@ px() { echo $(( ($1 + 7) / 15 )); }
 readonly main_client_height=$(px 2820)
 readonly prompt_x=$(( $(px 240) + $(px 4215) / 2 )) prompt_y=$(( $(px 720) + $(px 375) / 2 ))
 readonly chart_button_x=$(( $(px 720) + $(px 4095) / 2 )) chart_button_y=$(( $(px 1920) + $(px 375) / 2 ))
+readonly health_button_x=$(( $(px 4800) + $(px 1095) / 2 )) health_button_y=$(( $(px 1920) + $(px 735) / 2 ))
 readonly print_x=$(( $(px 2250) + $(px 1350) / 2 )) picture_y=$(( $(px 6000) + $(px 495) / 2 ))
 readonly reading_x=$(( $(px 3840) + $(px 1350) / 2 ))
 
@@ -86,6 +89,13 @@ eval "$(xdotool getwindowgeometry --shell "$main_window")"
 menu_bar_height=$(( HEIGHT - main_client_height ))
 click_in "$main_window" "$prompt_x" "$(( menu_bar_height + prompt_y ))"
 sleep 0.3
+click_in "$main_window" "$health_button_x" "$(( menu_bar_height + health_button_y ))"
+health_window=$(poll "$window_limit" visible_window '^健康運$') || fail "no health window 健康運 after its button"
+[ -z "$(visible_window '^命式$' || true)" ] || fail "the chart window stayed in view after 健康運"
+echo "health window shown, chart window hidden again"
+# No window manager places windows here: move it off the main window's buttons.
+xdotool windowmove --sync "$health_window" 700 0
+
 click_in "$main_window" "$chart_button_x" "$(( menu_bar_height + chart_button_y ))"
 chart_window=$(poll "$window_limit" visible_window '^命式$') || fail "no chart window 命式"
 

@@ -61,7 +61,7 @@ echo "$work" > "$work/database.dat"  # not a first run
 # A private copy of the program: its person database, kept beside it, starts empty.
 mkdir "$work/program"
 cp "$kesora" "$work/program/kesora"
-for media in M_S1.mid 音１.wav libkesora_sequencer.so libkesora_sound.so; do
+for media in M_S1.mid 音１.wav libkesora_sequencer.so libkesora_sound.so libkesora_cups.so; do
   [ ! -f "$build/bin/$media" ] || cp "$build/bin/$media" "$work/program/"
 done
 (cd "$work" && exec "$work/program/kesora") > "$work/program.log" 2>&1 &

@@ -10,7 +10,7 @@
 #include "chart_view/chart_window/chart_window_host.hpp"
 #include "chart_view/health_window/health_window_host.hpp"
 #include "chart_view/health_window/show_health_luck.hpp"
-#include "chart_view/printing/cups_printer_system.hpp"
+#include "chart_view/printing/printer_system_module.hpp"
 #include "chart_view/printing/print_chart.hpp"
 #include "chart_view/printing/qt_pdf_file_chooser.hpp"
 #include "chart_view/reading_window/reading_window_host.hpp"
@@ -83,10 +83,13 @@ int main(int argc, char** argv) {
     chart_view::ReadingWindowHost readingWindow(charts.sheet());
     QObject::connect(&charts, &chart_view::ChartWindowHost::principalStarReadingRequested, &charts,
                      [&] { chart_view::ShowPrincipalStarReading(readingWindow, hooks.playClickSound); });
-    chart_view::CupsPrinterSystem printers;
+    std::unique_ptr<chart_view::PrinterSystem> printers;  // loaded at the first print
     chart_view::QtPdfFileChooser pdfFiles;
     QObject::connect(&charts, &chart_view::ChartWindowHost::printRequested, &charts, [&] {
-        if (charts.window()) chart_view::PrintChart(*charts.window(), boxes, printers, pdfFiles);
+        if (charts.window()) {
+            if (!printers) printers = chart_view::LoadPrinterSystem(programFolder);
+            chart_view::PrintChart(*charts.window(), boxes, *printers, pdfFiles);
+        }
     });
     // The button 終了 ends the program at once, the tune included.
     QObject::connect(window.get(), &shell::MainWindow::endRequested, &app, [] { QCoreApplication::exit(0); });

@@ -1,6 +1,6 @@
 #include "shell/music/sequencer_module.hpp"
 
-#include "shell/modules/program_module.hpp"
+#include "modules/program_module.hpp"
 
 namespace kesora {
 

@@ -1,6 +1,6 @@
 #include "shell/sound/click_module.hpp"
 
-#include "shell/modules/program_module.hpp"
+#include "modules/program_module.hpp"
 
 namespace kesora {
 

@@ -63,7 +63,7 @@ echo "$work" > "$work/database.dat"
 # with an empty one, whatever the build folder holds, and leaves that alone.
 mkdir "$work/program"
 cp "$kesora" "$work/program/kesora"
-for media in M_S1.mid 音１.wav libkesora_sequencer.so libkesora_sound.so; do
+for media in M_S1.mid 音１.wav libkesora_sequencer.so libkesora_sound.so libkesora_cups.so; do
   [ ! -f "$(dirname "$kesora")/$media" ] || cp "$(dirname "$kesora")/$media" "$work/program/"
 done
 

@@ -2,6 +2,7 @@
 // stays silent and working.
 #include <QtTest>
 
+#include "chart_view/printing/printer_system_module.hpp"
 #include "shell/music/sequencer_module.hpp"
 #include "shell/sound/click_module.hpp"
 
@@ -40,6 +41,14 @@ private slots:
         QFETCH(int, played);
         ClickSoundModule module(folder.toStdString());
         QCOMPARE(module.play(wav.toStdString()), played);
+    }
+
+    // Without the printing module the program knows no printer and offers a PDF file.
+    void printersWithoutTheModule() {
+        const auto printers = chart_view::LoadPrinterSystem("/nonexistent/kesora");
+        QVERIFY(printers);
+        QVERIFY(!printers->defaultPrinter());
+        QVERIFY(!printers->submit({}, "/nonexistent/chart.pdf", "命式").accepted);
     }
 };
 

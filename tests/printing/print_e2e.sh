@@ -61,7 +61,7 @@ done
 echo "$work" >"$work/database.dat"
 mkdir "$work/program"
 cp "$kesora" "$work/program/kesora"
-for media in M_S1.mid 音１.wav; do
+for media in M_S1.mid 音１.wav libkesora_sequencer.so libkesora_sound.so libkesora_cups.so; do
   [ ! -f "$(dirname "$kesora")/$media" ] || cp "$(dirname "$kesora")/$media" "$work/program/"
 done
 (cd "$work" && exec "$work/program/kesora") >"$work/program.log" 2>&1 &

@@ -1,4 +1,4 @@
-#include "shell/modules/program_module.hpp"
+#include "modules/program_module.hpp"
 
 #include <dlfcn.h>
 

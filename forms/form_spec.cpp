@@ -48,16 +48,16 @@ void ApplyLook(QWidget* widget, const Look& look) {
 
 namespace {
 
-QWidget* Create(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = QString::fromUtf8(spec.caption ? spec.caption : "");
-    switch (spec.kind) {
+QWidget* Create(const ControlSpec& control, QWidget* parent) {
+    const QString caption = QString::fromUtf8(control.caption ? control.caption : "");
+    switch (control.kind) {
     case Kind::Label:
         return new ClickableLabel(caption, parent);
     case Kind::Picture:
     case Kind::PictureButton: {
         auto* picture = new ClickableLabel(parent);
         if (!caption.isEmpty()) picture->setPixmap(QPixmap(caption));
-        if (spec.kind == Kind::PictureButton) picture->setCursor(Qt::PointingHandCursor);
+        if (control.kind == Kind::PictureButton) picture->setCursor(Qt::PointingHandCursor);
         return picture;
     }
     case Kind::Button:
@@ -89,13 +89,13 @@ QWidget* Create(const ControlSpec& spec, QWidget* parent) {
 
 Controls BuildControls(QWidget* form, std::span<const ControlSpec> specs) {
     Controls controls;
-    for (const ControlSpec& spec : specs) {
-        QWidget* parent = spec.parent ? controls[QString::fromUtf8(spec.parent)] : form;
+    for (const ControlSpec& control : specs) {
+        QWidget* parent = control.parent ? controls[QString::fromUtf8(control.parent)] : form;
         if (!parent) parent = form;
-        QWidget* widget = Create(spec, parent);
-        widget->setObjectName(QString::fromUtf8(spec.name));
-        widget->setGeometry(spec.rect.toPixels());
-        if (spec.look) ApplyLook(widget, *spec.look);
+        QWidget* widget = Create(control, parent);
+        widget->setObjectName(QString::fromUtf8(control.name));
+        widget->setGeometry(control.rect.toPixels());
+        if (control.look) ApplyLook(widget, *control.look);
         controls.add(widget->objectName(), widget);
     }
     return controls;

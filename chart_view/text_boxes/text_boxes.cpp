@@ -5,17 +5,17 @@
 namespace kesora::chart_view {
 
 void BuildTextBoxes(QWidget* form, std::span<const TextBoxSpec> specs, forms::Controls& controls) {
-    for (const TextBoxSpec& spec : specs) {
+    for (const TextBoxSpec& description : specs) {
         auto* box = new QPlainTextEdit(form);
-        box->setObjectName(QString::fromUtf8(spec.name));
-        box->setGeometry(spec.rect.toPixels());
-        if (spec.look) box->setFont(forms::FontOf(*spec.look, box->font()));
+        box->setObjectName(QString::fromUtf8(description.name));
+        box->setGeometry(description.rect.toPixels());
+        if (description.look) box->setFont(forms::FontOf(*description.look, box->font()));
         // The box shows a reading; what the user might type there would be lost anyway.
         box->setReadOnly(true);
         box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        box->setVerticalScrollBarPolicy(spec.verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        box->setVerticalScrollBarPolicy(description.verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         QPalette palette = box->palette();
         palette.setColor(QPalette::Base, Qt::white);
         palette.setColor(QPalette::Text, Qt::black);

@@ -16,9 +16,9 @@ VersionForm::VersionForm(QWidget* parent) : QWidget(parent) {
     pictures::Register();  // before Image1 loads its picture
     controls_ = forms::BuildControls(this, VersionControls());
 
-    for (const forms::ControlSpec& spec : VersionControls())
-        if (spec.kind == forms::Kind::Label)
-            controls_[QString::fromUtf8(spec.name)]->adjustSize();  // keeps its top-left corner
+    for (const forms::ControlSpec& control : VersionControls())
+        if (control.kind == forms::Kind::Label)
+            controls_[QString::fromUtf8(control.name)]->adjustSize();  // keeps its top-left corner
 }
 
 }  // namespace kesora::shell

@@ -28,10 +28,10 @@ QString FrameStyle(std::span<const forms::ControlSpec> controls) {
     QString style = QStringLiteral(
         "QGroupBox { border: 1px solid palette(mid); margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }");
-    for (const forms::ControlSpec& spec : controls) {
-        if (spec.kind != forms::Kind::Frame || !spec.look || !spec.look->background) continue;
+    for (const forms::ControlSpec& control : controls) {
+        if (control.kind != forms::Kind::Frame || !control.look || !control.look->background) continue;
         style += QStringLiteral("QGroupBox#%1, QGroupBox#%1::title { background-color: %2; }")
-                     .arg(QString::fromUtf8(spec.name), spec.look->background->name());
+                     .arg(QString::fromUtf8(control.name), control.look->background->name());
     }
     return style;
 }
